@@ -1,0 +1,10 @@
+#include "tools/Commands.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return velundia::cli::runCli(args, std::cout, std::cerr);
+}
