@@ -31,5 +31,7 @@ struct ChannelFieldInfo {
 const std::array<ChannelFieldInfo, ChannelFieldCount>& channelFieldInfo();
 std::string channelFieldText(const ChannelRecord& record, int index);
 void assignChannelField(ChannelRecord& record, int index, const char* data, std::size_t size);
+// The field's stored bytes (its width of them, NULs included); nullptr for an index out of range.
+const char* channelFieldBytes(const ChannelRecord& record, int index);
 
 }  // namespace velundia

@@ -3,6 +3,7 @@
 #include "recording/ChannelRecord.h"
 #include "recording/ExportHeader.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,10 +19,18 @@ struct ExportFileBuilder {
     std::vector<std::vector<int16_t>> samples;  // per channel; frames = the longest row
 
     // Header and record texts for a consistent file of the given shape: offsets, counts,
-    // file type '1', sample format '1', multiplex '1'.
+    // file type '1', sample format '1', multiplex '1', STAMP 'T', patient and study texts;
+    // records at 304 named "CH 1", "CH 2", ... with gain "1mv" and colour "WHITE"; frames right
+    // after the records; every sample 0.
     static ExportFileBuilder standard(int channelCount, int samplesPerChannel);
 
+    // The file: header fields at their offsets, channels.size() records at channelInfoOffset,
+    // frames of samples.size() channels at waveformOffset (a negative offset writes nothing
+    // there); unused bytes are 0. The size is where the last of them ends, at least the header.
     std::vector<unsigned char> bytes() const;
+
+    // A header number as the lab system writes it: right-aligned in the field, padded with spaces.
+    static std::string rightAligned(int64_t value, std::size_t width);
 };
 
 }  // namespace velundia

@@ -51,5 +51,7 @@ const std::array<HeaderFieldInfo, HeaderFieldCount>& headerFieldInfo();
 // Field access by index in file order (0 = fileType .. 23 = channelInfoOffset).
 std::string headerFieldText(const ExportHeader& header, int index);
 void assignHeaderField(ExportHeader& header, int index, const char* data, std::size_t size);
+// The field's stored bytes (its width of them, NULs included); nullptr for an index out of range.
+const char* headerFieldBytes(const ExportHeader& header, int index);
 
 }  // namespace velundia

@@ -38,6 +38,9 @@ struct ExportFile {
 struct ReadResult {
     ReadOutcome outcome = ReadOutcome::CannotOpen;
     std::string message;  // why not opened or refused, or the short-file warning
+    // CannotOpen only: the system's reason (e.g. "No such file or directory"); message then
+    // holds the window's text "doesn't exist".
+    std::string reason;
     std::unique_ptr<ExportFile> file;  // set when Loaded or LoadedShort
     bool accepted() const { return outcome == ReadOutcome::Loaded || outcome == ReadOutcome::LoadedShort; }
 };
