@@ -19,7 +19,8 @@ struct PointerModifiers {
 void toggleDivider(MeasurementList& list, const OverlayScene& scene);
 // "AC": no measurements, divider idle. The caller redraws traces and overlay.
 void clearMeasurements(MeasurementList& list);
-// Press: removal with Shift/Alt, drag state, then hover editing or placing an end.
+// Press: removal with Shift/Alt, drag state, then hover editing or placing an end. With 19
+// measurements complete no end is taken, so the list never outgrows MaxMeasurements.
 void pointerPress(MeasurementList& list, PointerButton button, PointerModifiers modifiers, int x, int y,
                   const OverlayScene& scene);
 // Move: disarms once 19 measurements exist, then TrackPointer.

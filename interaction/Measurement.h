@@ -1,7 +1,9 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdlib>
 
 namespace velundia {
 
@@ -35,5 +37,35 @@ struct MeasurementList {
     int32_t grabOffset2 = 0;         // x2 - pointer x at the last hover hit
     bool overlayComposeOnly = false; // PresentOverlay composes without copying to the trace box
 };
+
+// At most this many measurements are ever completed: entry count (at most 19) must stay free
+// for the one being made.
+constexpr int MaxCompletedMeasurements = MaxMeasurements - 1;
+
+// Real trace-box coordinate to a pixel, truncating toward zero; far-off values are held
+// within int range so that the conversion is always defined.
+inline int truncatePixel(double v) {
+    constexpr double limit = 1.0e9;
+    return static_cast<int>(std::clamp(v, -limit, limit));
+}
+
+// A pointer y as a fraction of the trace-box height (0 for a box without height).
+inline double heightRatioOf(int y, int traceHeight) {
+    return traceHeight > 0 ? static_cast<double>(y) / static_cast<double>(traceHeight) : 0.0;
+}
+
+// Pixel row of a measurement's bar.
+inline int barRow(const Measurement& m, int traceHeight) { return truncatePixel(traceHeight * m.heightRatio2); }
+
+// Samples between two ends at the sweep ratio numerator / denominator (samples per pixel).
+inline int32_t intervalOf(double x1, double x2, int32_t sweepNumerator, int32_t sweepDenominator) {
+    if (sweepDenominator == 0) return 0;
+    return std::abs(truncatePixel(x1 - x2)) * sweepNumerator / sweepDenominator;
+}
+
+// Completed entries that may be read: count held within the array.
+inline int completedCount(const MeasurementList& list) {
+    return std::clamp(static_cast<int>(list.count), 0, MaxMeasurements);
+}
 
 }  // namespace velundia
