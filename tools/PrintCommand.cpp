@@ -1,0 +1,170 @@
+#include "output/PrintJob.h"
+#include "output/PrintReport.h"
+#include "tools/Commands.h"
+#include "tools/ViewOptions.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QString>
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace velundia::cli {
+
+namespace {
+
+constexpr const char* Prefix = "velundia-cli print: ";
+
+struct PrintOptions {
+    ViewOptions view;
+    std::string pdf;
+    bool names = true;
+    QPageSize::PageSizeId page = QPageSize::A4;
+    bool landscape = false;
+};
+
+// Parses the options of `print`; returns false with a one-line reason on a usage error.
+bool parsePrintOptions(const std::vector<std::string>& args, PrintOptions& options, std::string& error) {
+    for (std::size_t i = 0; i < args.size();) {
+        const std::string& arg = args[i];
+        if (arg == "--pdf" || arg == "--page") {
+            if (i + 1 >= args.size()) {
+                error = arg + " needs a value";
+                return false;
+            }
+            const std::string& value = args[i + 1];
+            if (arg == "--pdf") {
+                options.pdf = value;
+            } else if (value == "A4") {
+                options.page = QPageSize::A4;
+            } else if (value == "Letter") {
+                options.page = QPageSize::Letter;
+            } else {
+                error = "--page must be A4 or Letter, not '" + value + "'";
+                return false;
+            }
+            i += 2;
+            continue;
+        }
+        if (arg == "--no-names" || arg == "--landscape" || arg == "--twelve") {
+            if (arg == "--no-names") options.names = false;
+            if (arg == "--landscape") options.landscape = true;
+            if (arg == "--twelve") options.view.twelveLead = true;
+            ++i;
+            continue;
+        }
+        std::size_t next = i;
+        if (parseViewOption(args, next, options.view, error)) {
+            i = std::max(next, i + 1);
+            continue;
+        }
+        if (!error.empty()) return false;
+        if (!arg.empty() && arg[0] != '-' && options.view.file.empty()) {
+            options.view.file = arg;
+            ++i;
+            continue;
+        }
+        error = arg.empty() || arg[0] != '-' ? "unexpected argument '" + arg + "'" : "unknown option " + arg;
+        return false;
+    }
+    if (options.view.file.empty()) {
+        error = "no recording given (velundia-cli print FILE --pdf OUT.pdf)";
+        return false;
+    }
+    if (options.pdf.empty()) {
+        error = "--pdf OUT.pdf is required";
+        return false;
+    }
+    // The recording is never written to, also not when the PDF is named after it.
+    std::error_code ec;
+    if (std::filesystem::equivalent(options.view.file, options.pdf, ec)) {
+        error = "--pdf names the recording itself";
+        return false;
+    }
+    return true;
+}
+
+// Printers and Qt's PDF engine need a QGuiApplication; a command line run has none and may
+// have no display, so it gets one on the off-screen platform unless told otherwise.
+std::unique_ptr<QGuiApplication> ensureGuiApplication() {
+    if (QCoreApplication::instance() != nullptr) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "velundia-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// Qt's own notes (the platform's run-time directory, a painter that could not begin) would
+// add lines to the single line a failure writes; the command reports the outcome itself.
+// Critical and fatal messages still reach the previous handler.
+class QuietQtNotes {
+public:
+    QuietQtNotes() { previous = qInstallMessageHandler(&QuietQtNotes::handle); }
+    ~QuietQtNotes() { qInstallMessageHandler(previous); }
+    QuietQtNotes(const QuietQtNotes&) = delete;
+    QuietQtNotes& operator=(const QuietQtNotes&) = delete;
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (type != QtCriticalMsg && type != QtFatalMsg) return;
+        if (previous != nullptr) {
+            previous(type, context, message);
+        } else {
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+        }
+    }
+    static inline QtMessageHandler previous = nullptr;
+};
+
+}  // namespace
+
+int runPrint(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
+    PrintOptions options;
+    std::string error;
+    if (!parsePrintOptions(args, options, error)) {
+        err << Prefix << error << '\n';
+        return ExitUsage;
+    }
+
+    ViewScene scene;
+    const int loaded = loadViewScene(options.view, scene, err);
+    if (loaded != ExitOk) return loaded;
+    for (const std::string& warning : scene.warnings) err << Prefix << "warning: " << warning << '\n';
+
+    const QuietQtNotes quiet;
+    const std::unique_ptr<QGuiApplication> app = ensureGuiApplication();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(options.pdf));
+    printer.setPageSize(QPageSize(options.page));
+    printer.setPageOrientation(options.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+
+    // The window's caption after an open is the file's full path.
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(options.view.file, ec);
+    const std::string caption = ec ? options.view.file : absolute.string();
+    try {
+        printReportJob(printer, caption,
+                       PrintInputs{scene.recording, scene.leads, scene.settings, scene.controls, options.names});
+    } catch (const std::exception& e) {
+        err << Prefix << e.what() << '\n';
+        return ExitFileProblem;
+    }
+    return ExitOk;
+}
+
+}  // namespace velundia::cli
