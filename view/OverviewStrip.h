@@ -13,6 +13,9 @@ class RasterSurface;
 // Draws the overview lead (controls.overviewLead) over the whole recording into the
 // OverviewSurface at the totalSamples scale. Black with no lead selected; the walk stops
 // after the last loaded sample.
+// Strip pixels above the middle row: (s / G) / 10; no per-lead gain, no clipping.
+int overviewDeflection(int sample, int globalGain);
+
 void RenderOverview(Canvas& overviewSurface, const Recording& recording, const LeadSettings& leads,
                     const ViewControls& controls);
 

@@ -9,9 +9,10 @@
 
 namespace velundia {
 
-// An off-screen bitmap of 32-bit pixels. One-pixel lines are written straight into the
-// buffer (Bresenham, exact for horizontal and vertical runs); text and wide strokes go
-// through QPainter on the same pixels. image() shares the buffer as a QImage (RGB32).
+// An off-screen bitmap of 32-bit pixels. Lines are written straight into the buffer: one-pixel
+// lines as Bresenham lines (exact for horizontal and vertical runs), wide ones as the round pen
+// set along such a line. Text goes through QPainter on the same pixels. image() shares the
+// buffer as a QImage (RGB32).
 class RasterSurface final : public Canvas {
 public:
     RasterSurface(int width, int height);
@@ -35,6 +36,13 @@ public:
     QImage toImage() const { return image_.copy(); }
 
 private:
+    // One-pixel Bresenham segment from (x0, y0) up to, not including, (x1, y1).
+    void segment(int x0, int y0, int x1, int y1, uint32_t pixel);
+    // A round-capped, round-joined stroke of the pen's width through the points.
+    void wideStroke(const Point* points, std::size_t count);
+    // image_ made sure to paint into pixels_ (a shared copy of it would detach on painting).
+    QImage& paintTarget();
+
     int width_;
     int height_;
     std::vector<uint32_t> pixels_;  // 0xFFRRGGBB, row-major

@@ -22,6 +22,8 @@ struct SheetCell {
     int baseline;  // 400 * row + 240
 };
 SheetCell sheetCell(int lead);
+// Sheet pixels above the baseline: (s / amplitudeDivisor) / factor, truncating toward zero.
+int sheetDeflection(int sample, int amplitudeDivisor, int factor);
 
 // The sheet branch of RenderTraces, after the surface has been filled black:
 // pink grid on white, channels 0..11 in black with their calibration pulses.
