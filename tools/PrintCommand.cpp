@@ -1,10 +1,9 @@
 #include "output/PrintJob.h"
 #include "output/PrintReport.h"
 #include "tools/Commands.h"
+#include "tools/GuiSession.h"
 #include "tools/ViewOptions.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -97,39 +96,6 @@ bool parsePrintOptions(const std::vector<std::string>& args, PrintOptions& optio
     return true;
 }
 
-// Printers and Qt's PDF engine need a QGuiApplication; a command line run has none and may
-// have no display, so it gets one on the off-screen platform unless told otherwise.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "velundia-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-// Qt's own notes (the platform's run-time directory, a painter that could not begin) would
-// add lines to the single line a failure writes; the command reports the outcome itself.
-// Critical and fatal messages still reach the previous handler.
-class QuietQtNotes {
-public:
-    QuietQtNotes() { previous = qInstallMessageHandler(&QuietQtNotes::handle); }
-    ~QuietQtNotes() { qInstallMessageHandler(previous); }
-    QuietQtNotes(const QuietQtNotes&) = delete;
-    QuietQtNotes& operator=(const QuietQtNotes&) = delete;
-
-private:
-    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-        if (type != QtCriticalMsg && type != QtFatalMsg) return;
-        if (previous != nullptr) {
-            previous(type, context, message);
-        } else {
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-        }
-    }
-    static inline QtMessageHandler previous = nullptr;
-};
-
 }  // namespace
 
 int runPrint(const std::vector<std::string>& args, std::ostream& /*out*/, std::ostream& err) {
@@ -145,8 +111,7 @@ int runPrint(const std::vector<std::string>& args, std::ostream& /*out*/, std::o
     if (loaded != ExitOk) return loaded;
     for (const std::string& warning : scene.warnings) err << Prefix << "warning: " << warning << '\n';
 
-    const QuietQtNotes quiet;
-    const std::unique_ptr<QGuiApplication> app = ensureGuiApplication();
+    const GuiSession qt;
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString(options.pdf));

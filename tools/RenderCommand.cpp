@@ -1,14 +1,13 @@
 // velundia-cli render: the picture the program's renderers draw, written to the file named by --out.
 #include "interaction/Overlay.h"
 #include "tools/Commands.h"
+#include "tools/GuiSession.h"
 #include "tools/ViewOptions.h"
 #include "view/OverviewStrip.h"
 #include "view/RasterSurface.h"
 #include "view/TraceRenderer.h"
 #include "view/TwelveLeadSheet.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 
@@ -100,17 +99,6 @@ bool parseRenderOptions(const std::vector<std::string>& args, RenderOptions& opt
     return true;
 }
 
-// Text needs a QGuiApplication; a command line run has none and may have no display,
-// so it gets one on the off-screen platform unless told otherwise.
-std::unique_ptr<QGuiApplication> ensureGuiApplication() {
-    if (QCoreApplication::instance() != nullptr) return nullptr;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "velundia-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 bool writePpm(const RasterSurface& picture, const std::string& path) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     if (!file) return false;
@@ -169,7 +157,7 @@ int runRender(const std::vector<std::string>& args, std::ostream& out, std::ostr
     if (loaded != ExitOk) return loaded;
     for (const std::string& warning : scene.warnings) err << Prefix << "warning: " << warning << '\n';
 
-    const std::unique_ptr<QGuiApplication> app = ensureGuiApplication();
+    const GuiSession qt;
     const std::unique_ptr<RasterSurface> picture = drawPicture(options, scene);
 
     errno = 0;
