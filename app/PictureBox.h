@@ -11,18 +11,22 @@ namespace velundia {
 
 // A control drawn by the program (PaintBox1, PaintBox3, Image1): it keeps the last picture
 // copied onto its canvas and shows it. Its paint handler runs only while there is no
-// picture yet or the size changed since the last one (e.g. after the surfaces were rebuilt).
+// picture yet, when the size changed since the last one, or after requestPaintHandler()
+// (the surfaces behind the picture were rebuilt, so the picture is stale).
 class PictureBox : public QWidget {
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    // The control's canvas, the size of the control; drawing on it schedules a repaint
-    // through picturePresented().
+    // The control's canvas, the size of the control (re-created, empty, when the size changed).
     RasterSurface& canvas();
+    // The picture as last presented; null before anything was drawn.
+    const RasterSurface* picture() const { return canvas_.get(); }
     // Marks the canvas as the current picture and schedules a repaint.
     void picturePresented();
+    // The next paint runs the paint handler, whatever the canvas holds.
+    void requestPaintHandler();
 
-    std::function<void()> onPaint;  // the specified paint handler
+    std::function<void()> onPaint;  // the control's paint handler (PaintBox1Paint, PaintBox3Paint)
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int, int)> onMouseDown;
     std::function<void(Qt::KeyboardModifiers, int, int)> onMouseMove;
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, int, int)> onMouseUp;
@@ -34,8 +38,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    bool canvasFits() const;
+
     std::unique_ptr<RasterSurface> canvas_;
     bool hasPicture_ = false;
+    bool handlerPending_ = false;
+    bool painting_ = false;
 };
 
 }  // namespace velundia

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "interaction/Measurement.h"
+#include "interaction/Overlay.h"
 #include "recording/LeadSettings.h"
 #include "recording/Recording.h"
 #include "view/RasterSurface.h"
 #include "view/ViewControls.h"
 #include "view/ViewSettings.h"
 
+#include <QIcon>
+#include <QList>
 #include <QMainWindow>
 
 #include <array>
@@ -30,6 +33,7 @@ class QTabWidget;
 class QTableWidget;
 class QToolButton;
 class QWidget;
+class QActionGroup;
 
 namespace velundia {
 
@@ -51,8 +55,11 @@ struct ShiftState {
 // results into the controls and call the drawing steps in their fixed order.
 class TSDIAppForm : public QMainWindow {
 public:
-    explicit TSDIAppForm(TAboutBox& aboutBox, QWidget* parent = nullptr);
+    explicit TSDIAppForm(QWidget* parent = nullptr);
     ~TSDIAppForm() override;
+
+    // The version dialog, created after the main window; Help, Version shows it.
+    void setAboutBox(TAboutBox& aboutBox) { AboutBox = &aboutBox; }
 
     // The dialogs and message boxes go through this seam, so tests can answer them.
     void setDialogs(std::unique_ptr<Dialogs> dialogs);
@@ -66,6 +73,8 @@ public:
     const RasterSurface* traceSurface() const { return TraceSurface.get(); }
     const RasterSurface* overviewSurface() const { return OverviewSurface.get(); }
     const RasterSurface* overlaySurface() const { return OverlaySurface.get(); }
+    // How many times RebuildSurfaces has run since start-up.
+    int surfaceRebuilds() const { return surfaceRebuilds_; }
     // The control-held settings as the renderers read them right now.
     ViewControls currentControls() const;
 
@@ -136,6 +145,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Construction of the window's parts (SDIMainMenus.cpp, SDIMainPages.cpp, SDIMainTextPages.cpp).
@@ -144,7 +154,14 @@ private:
     void createCalibrationPage(QWidget* page);
     void createHeaderPage(QWidget* page);
     void createChannelPage(QWidget* page);
+    void createToolStrip();
+    void createLeadColumn();
+    void createDrawingArea();
     void bindEvents();
+    void bindMenuItem(QAction* item, void (TSDIAppForm::*handler)(QObject*));
+    void applyCentralMargins();
+    void dockPages(QSize windowClient);  // places the docked controls for a client size
+    void setPageFromCode(int index);      // without running PageControl1Change
 
     // Drawing steps, always called in the order the handlers give (SDIMainView.cpp).
     void RebuildSurfaces();
@@ -164,6 +181,8 @@ private:
     void fillChannelGrid();        // SGChannel from the channel table
     void fillLeadLists();          // ComboBox1 and CheckListBox1 from the store
     void flipCheck(QAction* item); // a Tool item's mark, flipped by its box's handler
+    OverlayScene overlayScene();   // what the overlay and the divider draw on; needs the surfaces
+    bool surfacesExist() const { return TraceSurface && OverviewSurface && OverlaySurface; }
     QPrinter& printer();
 
     // --- state: the program's module-level data ---
@@ -174,13 +193,17 @@ private:
     std::unique_ptr<RasterSurface> TraceSurface;
     std::unique_ptr<RasterSurface> OverviewSurface;
     std::unique_ptr<RasterSurface> OverlaySurface;
+    int surfaceRebuilds_ = 0;
     bool loadingLeadControls = false;
     bool settingPageFromCode = false;  // PageControl1Change runs only for the user's picks
     std::unique_ptr<Dialogs> dialogs_;
     std::unique_ptr<QPrinter> printer_;
-    TAboutBox& AboutBox;
+    TAboutBox* AboutBox = nullptr;
 
     // --- menus and actions ---
+    QObject* ActionList1 = nullptr;  // owns the actions; they sit on no widget, the menu items carry them
+    QList<QIcon> ImageList1;
+    QActionGroup* ClipGroup = nullptr;  // lets Clip show a radio mark
     QAction* FileNew1 = nullptr;
     QAction* FileOpen1 = nullptr;
     QAction* FileSave1 = nullptr;

@@ -1,15 +1,22 @@
 #pragma once
 
 #include <QApplication>
+#include <QString>
+
+#include <functional>
 
 namespace velundia {
 
 // The application object: an error that escapes any handler is shown in a message box
-// with its text, and the event loop goes on.
+// with its text, and the event loop goes on. It also fixes the widget style, so that the
+// window looks and measures the same on every desktop.
 class VelundiaApplication : public QApplication {
 public:
     VelundiaApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
+
+    // Shows an escaped error; a message box titled with the application's name by default.
+    std::function<void(const QString& text)> showError;
 };
 
 }  // namespace velundia
