@@ -137,8 +137,10 @@ void TSDIAppForm::bindMenuItem(QAction* item, void (TSDIAppForm::*handler)(QObje
     });
 }
 
+// In the printer's own dots, as the printed report's geometry counts them (a screen-resolution
+// printer would round the page to 96 dots per inch and print every stroke at width 0).
 QPrinter& TSDIAppForm::printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>();
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *printer_;
 }
 

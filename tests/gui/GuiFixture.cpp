@@ -1,6 +1,7 @@
 #include "tests/gui/GuiFixture.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QTest>
 
 namespace velundia::testing {
@@ -18,6 +19,29 @@ void FakeDialogs::chooseSaveFile(QWidget*, const QString& filter) {
 
 void FakeDialogs::showMessage(QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text) {
     messages.push_back({icon, title, text});
+}
+
+bool FakeDialogs::confirmPrint(QWidget*, QPrinter& printer) {
+    ++printCalls;
+    copiesAtPrintDialog = printer.copyCount();
+    printDialogPrinter = &printer;
+    if (printFile.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printFile);
+    return true;
+}
+
+void FakeDialogs::setUpPrinter(QWidget*, QPrinter& printer) {
+    ++setUpCalls;
+    setUpDialogPrinter = &printer;
+}
+
+bool FakeDialogs::chooseColour(QWidget*, QColor& colour) {
+    ++colourCalls;
+    colourOffered = colour;
+    if (!colourAnswer) return false;
+    colour = *colourAnswer;
+    return true;
 }
 
 void WindowTest::SetUp() {

@@ -5,12 +5,14 @@
 #include "app/SDIMain.h"
 #include "recording/ExportFileBuilder.h"
 
+#include <QColor>
 #include <QString>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace velundia::testing {
@@ -34,9 +36,21 @@ public:
     std::optional<QString> chooseOpenFile(QWidget*, const QString& filter) override;
     void chooseSaveFile(QWidget*, const QString& filter) override;
     void showMessage(QWidget*, QMessageBox::Icon icon, const QString& title, const QString& text) override;
-    bool chooseColour(QWidget*, QColor&) override { return false; }
-    bool confirmPrint(QWidget*, QPrinter&) override { return false; }
-    void setUpPrinter(QWidget*, QPrinter&) override {}
+    // The colour dialog confirms with colourAnswer when it is set, else it is cancelled.
+    std::optional<QColor> colourAnswer;
+    int colourCalls = 0;
+    QColor colourOffered;  // the colour the dialog opened with
+    bool chooseColour(QWidget*, QColor& colour) override;
+    bool confirmPrint(QWidget*, QPrinter& printer) override;
+    void setUpPrinter(QWidget*, QPrinter& printer) override;
+
+    // The print dialog confirms when printFile is set: the printer then writes a PDF there.
+    QString printFile;
+    int printCalls = 0;
+    int copiesAtPrintDialog = 0;  // the printer's copies count as the dialog opened
+    int setUpCalls = 0;
+    QPrinter* printDialogPrinter = nullptr;
+    QPrinter* setUpDialogPrinter = nullptr;
 };
 
 // A shown main window at its start size with the fake dialogs, and a folder for export files.
