@@ -9,6 +9,13 @@
 namespace velundia {
 
 namespace {
+// The program writes nothing, so its file dialogs cannot make, rename or delete files or folders
+// either; Qt's own dialog honours that on every desktop.
+void makeBrowseOnly(QFileDialog& dialog) {
+    dialog.setOption(QFileDialog::ReadOnly);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+}
+
 // Gives the keyboard back to the window that opened a dialog. A window manager does this by
 // itself; on a bare display the keyboard would otherwise stay with no window at all.
 void returnKeyboard(QWidget* parent) {
@@ -32,6 +39,7 @@ QString qtFilterFromPairs(const QString& filter) {
 
 std::optional<QString> QtDialogs::chooseOpenFile(QWidget* parent, const QString& filter) {
     QFileDialog dialog(parent);
+    makeBrowseOnly(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);  // a name that does not exist is accepted
     const QString qtFilter = qtFilterFromPairs(filter);
@@ -46,6 +54,7 @@ std::optional<QString> QtDialogs::chooseOpenFile(QWidget* parent, const QString&
 
 void QtDialogs::chooseSaveFile(QWidget* parent, const QString& filter) {
     QFileDialog dialog(parent);
+    makeBrowseOnly(dialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(qtFilterFromPairs(filter));
     dialog.exec();
@@ -68,6 +77,9 @@ bool QtDialogs::chooseColour(QWidget* parent, QColor& colour) {
 
 bool QtDialogs::confirmPrint(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
+    // One whole page on a printer: no page range, no selection, and no printing to a file,
+    // since the program writes no files.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
     const int answer = dialog.exec();
     returnKeyboard(parent);
     return answer == QDialog::Accepted;
