@@ -4,6 +4,7 @@
 #include "app/Dialogs.h"
 #include "app/PageDocking.h"
 #include "app/ProgramIcon.h"
+#include "app/VelundiaApplication.h"
 #include "app/WidgetHelpers.h"
 
 #include <QAction>
@@ -133,7 +134,7 @@ void TSDIAppForm::flipCheck(QAction* item) { item->setChecked(!item->isChecked()
 void TSDIAppForm::bindMenuItem(QAction* item, void (TSDIAppForm::*handler)(QObject*)) {
     connect(item, &QAction::triggered, this, [this, item, handler](bool checked) {
         if (item->isCheckable()) item->setChecked(!checked);
-        (this->*handler)(item);
+        VelundiaApplication::runHandler([&] { (this->*handler)(item); });
     });
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/ClickLabel.h"
 #include "app/PictureBox.h"
+#include "app/VelundiaApplication.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +16,8 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QToolButton>
+
+#include <functional>
 
 namespace velundia {
 
@@ -27,6 +30,10 @@ MouseButton mouseButton(Qt::MouseButton button) {
     }
 }
 
+// Every handler runs at its own edge of the error display: an error leaving it is shown there,
+// so it never unwinds through the toolkit's signal frames.
+void guarded(const std::function<void()>& handler) { VelundiaApplication::runHandler(handler); }
+
 ShiftState shiftState(Qt::KeyboardModifiers modifiers) {
     return ShiftState{modifiers.testFlag(Qt::ShiftModifier), modifiers.testFlag(Qt::AltModifier),
                       modifiers.testFlag(Qt::ControlModifier)};
@@ -36,18 +43,18 @@ ShiftState shiftState(Qt::KeyboardModifiers modifiers) {
 void TSDIAppForm::bindEvents() {
     using Handler = void (TSDIAppForm::*)(QObject*);
     const auto onValue = [this](QScrollBar* bar, Handler handler) {
-        connect(bar, &QScrollBar::valueChanged, this, [this, bar, handler] { (this->*handler)(bar); });
+        connect(bar, &QScrollBar::valueChanged, this, [this, bar, handler] { guarded([&] { (this->*handler)(bar); }); });
     };
     const auto onToggle = [this](QCheckBox* box, Handler handler) {
-        connect(box, &QCheckBox::toggled, this, [this, box, handler] { (this->*handler)(box); });
+        connect(box, &QCheckBox::toggled, this, [this, box, handler] { guarded([&] { (this->*handler)(box); }); });
     };
     const auto onClick = [this](QToolButton* button, Handler handler) {
-        connect(button, &QToolButton::clicked, this, [this, button, handler] { (this->*handler)(button); });
+        connect(button, &QToolButton::clicked, this, [this, button, handler] { guarded([&] { (this->*handler)(button); }); });
     };
 
     for (QRadioButton* sweep : {RadioButton1, RadioButton2, RadioButton6, RadioButton8, RadioButton9}) {
         connect(sweep, &QRadioButton::toggled, this, [this, sweep](bool checked) {
-            if (checked) RadioButtonS1Click(sweep);
+            if (checked) guarded([&] { RadioButtonS1Click(sweep); });
         });
     }
     onValue(ScrollBar3, &TSDIAppForm::ScrollBar3Change);
@@ -62,42 +69,45 @@ void TSDIAppForm::bindEvents() {
     for (QToolButton* colour : ColourButtons) onClick(colour, &TSDIAppForm::SpeedButton1Click);
     onClick(SpeedButton12, &TSDIAppForm::SpeedButton12Click);
 
-    connect(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(ComboBox1); });
+    connect(ComboBox1, &QComboBox::activated, this, [this] { guarded([&] { ComboBox1Change(ComboBox1); }); });
     onValue(ScrollBar1, &TSDIAppForm::ScrollBar1Change);
     onValue(ScrollBar4, &TSDIAppForm::ScrollBar4Change);
     onValue(ScrollBar2, &TSDIAppForm::ScrollBar2Change);
 
-    connect(CheckListBox1, &QListWidget::currentRowChanged, this, [this] { CheckListBox1Click(CheckListBox1); });
+    connect(CheckListBox1, &QListWidget::currentRowChanged, this,
+            [this] { guarded([&] { CheckListBox1Click(CheckListBox1); }); });
     connect(CheckListBox1, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
-        const int row = CheckListBox1->row(item);
-        if (row != CheckListBox1->currentRow()) CheckListBox1->setCurrentRow(row);  // runs CheckListBox1Click
-        CheckListBox1ClickCheck(CheckListBox1);
+        guarded([&] {
+            const int row = CheckListBox1->row(item);
+            if (row != CheckListBox1->currentRow()) CheckListBox1->setCurrentRow(row);  // runs CheckListBox1Click
+            CheckListBox1ClickCheck(CheckListBox1);
+        });
     });
     CheckListBox1->installEventFilter(this);
 
     for (ClickLabel* lead : LabelE) {
-        lead->onClick = [this, lead] { LabelE1Click(lead); };
-        lead->onMouseMove = [this, lead] { LabelE1MouseMove(lead); };
+        lead->onClick = [this, lead] { guarded([&] { LabelE1Click(lead); }); };
+        lead->onMouseMove = [this, lead] { guarded([&] { LabelE1MouseMove(lead); }); };
         lead->onContextMenu = [this](const QPoint& at) { PopupMenu1->popup(at); };
     }
 
     onValue(ScrollBarX, &TSDIAppForm::ScrollBarXChange);
     onValue(ScrollBarG, &TSDIAppForm::ScrollBarGChange);
-    PaintBox3->onPaint = [this] { PaintBox3Paint(PaintBox3); };
-    PaintBox1->onPaint = [this] { PaintBox1Paint(PaintBox1); };
+    PaintBox3->onPaint = [this] { guarded([&] { PaintBox3Paint(PaintBox3); }); };
+    PaintBox1->onPaint = [this] { guarded([&] { PaintBox1Paint(PaintBox1); }); };
     PaintBox1->onMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
-        PaintBox1MouseDown(PaintBox1, mouseButton(button), shiftState(modifiers), x, y);
+        guarded([&] { PaintBox1MouseDown(PaintBox1, mouseButton(button), shiftState(modifiers), x, y); });
     };
     PaintBox1->onMouseMove = [this](Qt::KeyboardModifiers modifiers, int x, int y) {
-        PaintBox1MouseMove(PaintBox1, shiftState(modifiers), x, y);
+        guarded([&] { PaintBox1MouseMove(PaintBox1, shiftState(modifiers), x, y); });
     };
     PaintBox1->onMouseUp = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
-        PaintBox1MouseUp(PaintBox1, mouseButton(button), shiftState(modifiers), x, y);
+        guarded([&] { PaintBox1MouseUp(PaintBox1, mouseButton(button), shiftState(modifiers), x, y); });
     };
     for (QScrollBar* bar : ScrollBarE) onValue(bar, &TSDIAppForm::ScrollBarE0Change);
 
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
-        if (!settingPageFromCode) PageControl1Change(PageControl1);
+        if (!settingPageFromCode) guarded([&] { PageControl1Change(PageControl1); });
     });
 }
 

@@ -1,5 +1,6 @@
 #include "app/SDIMain.h"
 
+#include "app/VelundiaApplication.h"
 #include "app/WidgetHelpers.h"
 
 #include <QAction>
@@ -48,7 +49,9 @@ void TSDIAppForm::createMenus() {
         if (row.shortcut) action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut)));
         if (row.picture >= 0) action->setIcon(ImageList1.value(row.picture));
         setHint(action, QString::fromUtf8(row.hint));
-        connect(action, &QAction::triggered, this, [this, action, handler = row.handler] { (this->*handler)(action); });
+        connect(action, &QAction::triggered, this, [this, action, handler = row.handler] {
+            VelundiaApplication::runHandler([&] { (this->*handler)(action); });
+        });
         this->*row.member = action;
     }
 

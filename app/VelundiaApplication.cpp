@@ -38,15 +38,34 @@ VelundiaApplication::VelundiaApplication(int& argc, char** argv) : QApplication(
     };
 }
 
+void VelundiaApplication::runHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (...) {
+        if (auto* application = dynamic_cast<VelundiaApplication*>(QCoreApplication::instance()))
+            application->showCurrentError();
+    }
+}
+
 bool VelundiaApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception& error) {
-        if (showError) showError(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        if (showError) showError(QStringLiteral("unknown error"));
+        showCurrentError();
     }
     return false;
+}
+
+void VelundiaApplication::showCurrentError() {
+    QString text;
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        text = QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        text = QStringLiteral("unknown error");
+    }
+    if (showError) showError(text);
 }
 
 }  // namespace velundia

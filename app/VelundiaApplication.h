@@ -17,6 +17,15 @@ public:
 
     // Shows an escaped error; a message box titled with the application's name by default.
     std::function<void(const QString& text)> showError;
+
+    // Runs one handler and shows an error that leaves it right there, at the handler's edge:
+    // an exception must not unwind through Qt's own frames (QAction::activate and the signal
+    // machinery are built without exception cleanup, so their guards would be left behind).
+    static void runHandler(const std::function<void()>& handler);
+
+private:
+    // Shows the error being handled; called only from inside a catch block.
+    void showCurrentError();
 };
 
 }  // namespace velundia
