@@ -72,7 +72,7 @@ public:
     const MeasurementList& measurements() const { return measurements_; }
     const RasterSurface* traceSurface() const { return TraceSurface.get(); }
     const RasterSurface* overviewSurface() const { return OverviewSurface.get(); }
-    const RasterSurface* overlaySurface() const { return OverlaySurface.get(); }
+    const RasterSurface* overlaySurface() const { return OverlaySurface; }
     // How many times RebuildSurfaces has run since start-up.
     int surfaceRebuilds() const { return surfaceRebuilds_; }
     // The control-held settings as the renderers read them right now.
@@ -192,7 +192,7 @@ private:
     MeasurementList measurements_;
     std::unique_ptr<RasterSurface> TraceSurface;
     std::unique_ptr<RasterSurface> OverviewSurface;
-    std::unique_ptr<RasterSurface> OverlaySurface;
+    RasterSurface* OverlaySurface = nullptr;  // PaintBox1's picture, sized with the trace box
     int surfaceRebuilds_ = 0;
     bool loadingLeadControls = false;
     bool settingPageFromCode = false;  // PageControl1Change runs only for the user's picks

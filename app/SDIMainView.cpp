@@ -45,8 +45,8 @@ ViewControls TSDIAppForm::currentControls() const {
 }
 
 OverlayScene TSDIAppForm::overlayScene() {
-    return OverlayScene{*OverlaySurface,      *TraceSurface,       PaintBox1->canvas(),
-                        PaintBox1->width(),   PaintBox1->height(), settings_};
+    return OverlayScene{*OverlaySurface,    *TraceSurface,       *OverlaySurface,
+                        PaintBox1->width(), PaintBox1->height(), settings_};
 }
 
 void TSDIAppForm::setScrollRangeX() {
@@ -70,9 +70,12 @@ void TSDIAppForm::RebuildSurfaces() {
     ++surfaceRebuilds_;
     TraceSurface.reset();
     OverviewSurface.reset();
-    OverlaySurface.reset();
+    OverlaySurface = nullptr;
     OverviewSurface = std::make_unique<RasterSurface>(PaintBox3->width(), PaintBox3->height());
-    OverlaySurface = std::make_unique<RasterSurface>(PaintBox1->width(), PaintBox1->height());
+    // The OverlaySurface is the trace box's own picture: every composition on it is presented
+    // before its handler returns, so one buffer serves both and a scroll step copies the
+    // whole picture once less.
+    OverlaySurface = &PaintBox1->canvas();
     TraceSurface = CheckBox3->isChecked() ? std::make_unique<RasterSurface>(SheetWidth, SheetHeight)
                                           : std::make_unique<RasterSurface>(PaintBox1->width(), PaintBox1->height());
     // What the boxes show was drawn from the old surfaces; their paint handlers draw anew.

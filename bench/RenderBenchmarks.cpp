@@ -136,11 +136,12 @@ void scroll_step_1920x1080(benchmark::State& state) {
     controls.stripWidth = StripWidth;
     controls.stripHeight = StripHeight;
     controls.overviewLead = 2;
-    RasterSurface trace(ScreenWidth, ScreenHeight), overlay(ScreenWidth, ScreenHeight), traceBox(ScreenWidth, ScreenHeight);
+    RasterSurface trace(ScreenWidth, ScreenHeight), overlay(ScreenWidth, ScreenHeight);
     RasterSurface overview(StripWidth, StripHeight), strip(StripWidth, StripHeight);
     RenderOverview(overview, recording, leads, controls);
     const MeasurementList list = nineteenMeasurements();
-    const OverlayScene scene{overlay, trace, traceBox, ScreenWidth, ScreenHeight, settings};
+    // As in the program, the trace box shows the OverlaySurface itself.
+    const OverlayScene scene{overlay, trace, overlay, ScreenWidth, ScreenHeight, settings};
     const int last = scrollMaximum(recording.loadedSamples, visibleWindow(ScreenWidth, settings));
     for (auto _ : state) {
         controls.firstSample = controls.firstSample + 10 > last ? 0 : controls.firstSample + 10;

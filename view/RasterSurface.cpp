@@ -311,6 +311,7 @@ void RasterSurface::textOut(int x, int y, const std::string& text) {
 }
 
 void RasterSurface::draw(int x, int y, const RasterSurface& source) {
+    if (&source == this && x == 0 && y == 0) return;  // a surface onto itself at its origin is itself
     const int left = std::max(x, 0);
     const int top = std::max(y, 0);
     const int right = static_cast<int>(std::min<int64_t>(int64_t(x) + source.width_, width_));
