@@ -58,26 +58,13 @@ bool parsePrintOptions(const std::vector<std::string>& args, PrintOptions& optio
             i += 2;
             continue;
         }
-        if (arg == "--no-names" || arg == "--landscape" || arg == "--twelve") {
+        if (arg == "--no-names" || arg == "--landscape") {
             if (arg == "--no-names") options.names = false;
             if (arg == "--landscape") options.landscape = true;
-            if (arg == "--twelve") options.view.twelveLead = true;
             ++i;
             continue;
         }
-        std::size_t next = i;
-        if (parseViewOption(args, next, options.view, error)) {
-            i = std::max(next, i + 1);
-            continue;
-        }
-        if (!error.empty()) return false;
-        if (!arg.empty() && arg[0] != '-' && options.view.file.empty()) {
-            options.view.file = arg;
-            ++i;
-            continue;
-        }
-        error = arg.empty() || arg[0] != '-' ? "unexpected argument '" + arg + "'" : "unknown option " + arg;
-        return false;
+        if (!parseViewArgument(args, i, options.view, error)) return false;
     }
     if (options.view.file.empty()) {
         error = "no recording given (velundia-cli print FILE --pdf OUT.pdf)";
@@ -87,9 +74,7 @@ bool parsePrintOptions(const std::vector<std::string>& args, PrintOptions& optio
         error = "--pdf OUT.pdf is required";
         return false;
     }
-    // The recording is never written to, also not when the PDF is named after it.
-    std::error_code ec;
-    if (std::filesystem::equivalent(options.view.file, options.pdf, ec)) {
+    if (namesTheRecording(options.view.file, options.pdf)) {
         error = "--pdf names the recording itself";
         return false;
     }

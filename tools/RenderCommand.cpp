@@ -15,12 +15,10 @@
 #include <cctype>
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <ostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 namespace velundia::cli {
@@ -60,15 +58,7 @@ bool parseRenderOptions(const std::vector<std::string>& args, RenderOptions& opt
             i += 2;
             continue;
         }
-        if (parseViewOption(args, i, options.view, error)) continue;
-        if (!error.empty()) return false;
-        if (!arg.empty() && arg[0] != '-' && options.view.file.empty()) {
-            options.view.file = arg;
-            ++i;
-            continue;
-        }
-        error = arg.empty() || arg[0] != '-' ? "unexpected argument '" + arg + "'" : "unknown option " + arg;
-        return false;
+        if (!parseViewArgument(args, i, options.view, error)) return false;
     }
     if (options.view.file.empty()) {
         error = "FILE missing";
@@ -90,9 +80,7 @@ bool parseRenderOptions(const std::vector<std::string>& args, RenderOptions& opt
         error = "--measure marks the trace box; it does not go with --overview or --twelve";
         return false;
     }
-    // The recording is never written to, also not when the picture is named after it.
-    std::error_code ec;
-    if (std::filesystem::equivalent(options.view.file, options.out, ec)) {
+    if (namesTheRecording(options.view.file, options.out)) {
         error = "--out names the recording itself";
         return false;
     }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
 #include <ostream>
 #include <system_error>
 
@@ -323,6 +324,25 @@ int loadViewScene(const ViewOptions& options, ViewScene& scene, std::ostream& er
         ++list.count;
     }
     return ExitOk;
+}
+
+bool parseViewArgument(const std::vector<std::string>& args, std::size_t& i, ViewOptions& options,
+                       std::string& error) {
+    if (parseViewOption(args, i, options, error)) return true;
+    if (!error.empty()) return false;
+    const std::string& arg = args[i];
+    if (!arg.empty() && arg[0] != '-' && options.file.empty()) {
+        options.file = arg;
+        ++i;
+        return true;
+    }
+    error = arg.empty() || arg[0] != '-' ? "unexpected argument '" + arg + "'" : "unknown option " + arg;
+    return false;
+}
+
+bool namesTheRecording(const std::string& recording, const std::string& output) {
+    std::error_code ec;
+    return std::filesystem::equivalent(recording, output, ec);
 }
 
 }  // namespace velundia::cli

@@ -51,6 +51,14 @@ struct ViewOptions {
 bool parseViewOption(const std::vector<std::string>& args, std::size_t& i, ViewOptions& options,
                      std::string& error);
 
+// One argument of `render` or `print` beside their own options: a view option or the recording
+// (the first argument that is not an option). Advances i; false with a one-line reason otherwise.
+bool parseViewArgument(const std::vector<std::string>& args, std::size_t& i, ViewOptions& options,
+                       std::string& error);
+
+// True when output names the recording itself, which is never written to.
+bool namesTheRecording(const std::string& recording, const std::string& output);
+
 // The program's state after opening options.file and applying the options.
 struct ViewScene {
     Recording recording;
