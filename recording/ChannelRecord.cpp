@@ -5,17 +5,19 @@ namespace velundia {
 namespace {
 
 // Calls visit(field) for the 8 fields in record order; the order is the one of channelFieldInfo().
-template <class Record, class Visitor>
-void visitFields(Record& r, Visitor&& visit) {
-    visit(r.leadName);
-    visit(r.gain);
-    visit(r.lowPass);
-    visit(r.highPass);
-    visit(r.sampling);
-    visit(r.scale);
-    visit(r.colourName);
-    visit(r.trailer);
-}
+struct VisitFields {
+    template <class Record, class Visitor>
+    void operator()(Record& r, Visitor&& visit) const {
+        visit(r.leadName);
+        visit(r.gain);
+        visit(r.lowPass);
+        visit(r.highPass);
+        visit(r.sampling);
+        visit(r.scale);
+        visit(r.colourName);
+        visit(r.trailer);
+    }
+};
 
 }  // namespace
 
@@ -35,26 +37,17 @@ const std::array<ChannelFieldInfo, ChannelFieldCount>& channelFieldInfo() {
 
 std::string channelFieldText(const ChannelRecord& record, int index) {
     std::string text;
-    int i = 0;
-    visitFields(record, [&](const auto& field) {
-        if (i++ == index) text = field.text();
-    });
+    forFieldAt(record, VisitFields{}, index, [&](const auto& field) { text = field.text(); });
     return text;
 }
 
 void assignChannelField(ChannelRecord& record, int index, const char* data, std::size_t size) {
-    int i = 0;
-    visitFields(record, [&](auto& field) {
-        if (i++ == index) field.assign(data, size);
-    });
+    forFieldAt(record, VisitFields{}, index, [&](auto& field) { field.assign(data, size); });
 }
 
 const char* channelFieldBytes(const ChannelRecord& record, int index) {
     const char* bytes = nullptr;
-    int i = 0;
-    visitFields(record, [&](const auto& field) {
-        if (i++ == index) bytes = field.bytes.data();
-    });
+    forFieldAt(record, VisitFields{}, index, [&](const auto& field) { bytes = field.bytes.data(); });
     return bytes;
 }
 

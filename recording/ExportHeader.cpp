@@ -5,33 +5,35 @@ namespace velundia {
 namespace {
 
 // Calls visit(field) for the 24 fields in file order; the order is the one of headerFieldInfo().
-template <class Header, class Visitor>
-void visitFields(Header& h, Visitor&& visit) {
-    visit(h.fileType);
-    visit(h.versionNumber);
-    visit(h.hospitalId);
-    visit(h.firstName);
-    visit(h.middleName);
-    visit(h.lastName);
-    visit(h.birthDate);
-    visit(h.studyNumber);
-    visit(h.studyId);
-    visit(h.protocolNumber);
-    visit(h.protocolId);
-    visit(h.studyDate);
-    visit(h.studyTime);
-    visit(h.channelHeaderOffset);
-    visit(h.waveformOffset);
-    visit(h.exportedChannels);
-    visit(h.samplesPerChannel);
-    visit(h.exportStart);
-    visit(h.exportEnd);
-    visit(h.sampleFormat);
-    visit(h.multiplexMode);
-    visit(h.samplesPerMuxBlock);
-    visit(h.stampFlag);
-    visit(h.channelInfoOffset);
-}
+struct VisitFields {
+    template <class Header, class Visitor>
+    void operator()(Header& h, Visitor&& visit) const {
+        visit(h.fileType);
+        visit(h.versionNumber);
+        visit(h.hospitalId);
+        visit(h.firstName);
+        visit(h.middleName);
+        visit(h.lastName);
+        visit(h.birthDate);
+        visit(h.studyNumber);
+        visit(h.studyId);
+        visit(h.protocolNumber);
+        visit(h.protocolId);
+        visit(h.studyDate);
+        visit(h.studyTime);
+        visit(h.channelHeaderOffset);
+        visit(h.waveformOffset);
+        visit(h.exportedChannels);
+        visit(h.samplesPerChannel);
+        visit(h.exportStart);
+        visit(h.exportEnd);
+        visit(h.sampleFormat);
+        visit(h.multiplexMode);
+        visit(h.samplesPerMuxBlock);
+        visit(h.stampFlag);
+        visit(h.channelInfoOffset);
+    }
+};
 
 }  // namespace
 
@@ -67,26 +69,17 @@ const std::array<HeaderFieldInfo, HeaderFieldCount>& headerFieldInfo() {
 
 std::string headerFieldText(const ExportHeader& header, int index) {
     std::string text;
-    int i = 0;
-    visitFields(header, [&](const auto& field) {
-        if (i++ == index) text = field.text();
-    });
+    forFieldAt(header, VisitFields{}, index, [&](const auto& field) { text = field.text(); });
     return text;
 }
 
 void assignHeaderField(ExportHeader& header, int index, const char* data, std::size_t size) {
-    int i = 0;
-    visitFields(header, [&](auto& field) {
-        if (i++ == index) field.assign(data, size);
-    });
+    forFieldAt(header, VisitFields{}, index, [&](auto& field) { field.assign(data, size); });
 }
 
 const char* headerFieldBytes(const ExportHeader& header, int index) {
     const char* bytes = nullptr;
-    int i = 0;
-    visitFields(header, [&](const auto& field) {
-        if (i++ == index) bytes = field.bytes.data();
-    });
+    forFieldAt(header, VisitFields{}, index, [&](const auto& field) { bytes = field.bytes.data(); });
     return bytes;
 }
 

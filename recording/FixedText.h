@@ -27,4 +27,14 @@ struct FixedText {
     void assign(const std::string& s) { assign(s.data(), s.size()); }
 };
 
+// Runs act(field) on the field at `index` of a record whose fields visitAll(record, visit)
+// visits in file order; nothing for an index outside them.
+template <class Record, class VisitAll, class Act>
+void forFieldAt(Record& record, VisitAll&& visitAll, int index, Act&& act) {
+    int i = 0;
+    visitAll(record, [&](auto& field) {
+        if (i++ == index) act(field);
+    });
+}
+
 }  // namespace velundia
