@@ -12,21 +12,18 @@ namespace velundia {
 
 namespace {
 
-// Sheet units: 1920 across, columns of 480 (440 of trace, 40 of pulse), rows of 400 with the
-// baseline 240 below the row's top, five samples per unit.
-constexpr double ColumnUnits = 480;
-constexpr double RowUnits = 400;
-constexpr double BaselineUnits = 240;
+// Sheet units as on the screen's sheet (sheetCell places the leads): five samples per unit.
 constexpr double UnitsPerSample = 0.2;
 constexpr double PulseUnits = 80;  // pulse height at factor 1
 
 void printSheetLead(Canvas& page, const PrintGeometry& g, double printScale, const PrintInputs& in, int lead,
                     int o, std::vector<Point>& points) {
     const double factor = calibrationFactor(in.controls.calibrationSteps[static_cast<std::size_t>(lead)]);
-    const double column = lead / 3;
-    const double baseline = RowUnits * (lead % 3) + BaselineUnits;
+    const SheetCell cell = sheetCell(lead);
+    const double origin = cell.originX;
+    const double baseline = cell.baseline;
     const double amplitudeDivisor = in.settings.amplitudeDivisor;
-    const auto x = [&](int i) { return truncDots((UnitsPerSample * i + ColumnUnits * column) * printScale + g.leftMargin); };
+    const auto x = [&](int i) { return truncDots((UnitsPerSample * i + origin) * printScale + g.leftMargin); };
     const auto y = [&](int s) {
         return truncDots((baseline - s / amplitudeDivisor / factor) * printScale + g.topMargin + o);
     };
@@ -41,7 +38,7 @@ void printSheetLead(Canvas& page, const PrintGeometry& g, double printScale, con
         page.polyline(points.data(), points.size());
     }
 
-    const auto xp = [&](double u) { return truncDots((ColumnUnits * column + u) * printScale + g.leftMargin); };
+    const auto xp = [&](double u) { return truncDots((origin + u) * printScale + g.leftMargin); };
     const int base = truncDots(baseline * printScale + g.topMargin + o);
     const int top = truncDots((baseline - PulseUnits / factor) * printScale + g.topMargin + o);
     const Point pulse[] = {{xp(440), base}, {xp(450), base}, {xp(450), top},
